@@ -18,8 +18,14 @@ BenefitCurve::BenefitCurve(const PathwayGraphics& map) : m_map(&map)
     updateFrame();
 }
 
-double BenefitCurve::conditionMinValue() const { return m_map->minTippingPointValue(); }
-double BenefitCurve::conditionMaxValue() const { return m_map->maxTippingPointValue(); }
+double BenefitCurve::conditionMinValue() const
+{
+    return m_map->minTippingPointValue();
+}
+double BenefitCurve::conditionMaxValue() const
+{
+    return m_map->maxTippingPointValue();
+}
 
 double BenefitCurve::spacedCondition(int i) const
 {
@@ -134,8 +140,7 @@ void BenefitCurve::readFromXml(const XmlDocument& xml)
     if (!section)
         return;
     static constexpr std::array<std::string_view, 5> names{
-        "conditionminvalue", "conditionmaxvalue", "benefitsminvalue", "benefitsmaxvalue",
-        "steps"};
+        "conditionminvalue", "conditionmaxvalue", "benefitsminvalue", "benefitsmaxvalue", "steps"};
     const auto n = firstChildren(section, names);
     // A bound pair is taken only when both bounds are there and the maximum exceeds the minimum.
     if (n[0] && n[1]) {

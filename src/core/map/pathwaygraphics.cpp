@@ -40,8 +40,8 @@ std::int32_t PathwayGraphics::xAxisHeightFor(PathwayType type, int scenarioCount
 
 std::int32_t PathwayGraphics::xCoordinateOfTippingValue(double tippingValue) const
 {
-    const double width = static_cast<double>(m_drawingAreaWidth) - m_leftMargin - m_rightMargin -
-                         m_titlesAreaWidth;
+    const double width =
+        static_cast<double>(m_drawingAreaWidth) - m_leftMargin - m_rightMargin - m_titlesAreaWidth;
     const double range = m_maxTippingPointValue - m_minTippingPointValue;
     std::int64_t n = 0;
     if (range == 0.0) {
@@ -58,8 +58,8 @@ std::int32_t PathwayGraphics::xCoordinateOfTippingValue(double tippingValue) con
 
 double PathwayGraphics::tippingValueOfXCoordinate(std::int32_t x) const
 {
-    const double width = static_cast<double>(m_drawingAreaWidth) - m_leftMargin - m_rightMargin -
-                         m_titlesAreaWidth;
+    const double width =
+        static_cast<double>(m_drawingAreaWidth) - m_leftMargin - m_rightMargin - m_titlesAreaWidth;
     const double range = m_maxTippingPointValue - m_minTippingPointValue;
     if (range == 0.0 || width == 0.0)
         return m_minTippingPointValue;
@@ -78,8 +78,7 @@ std::int64_t PathwayGraphics::axisTop() const
     return std::int64_t{m_drawingAreaHeight} - m_bottomMargin - m_xAxisHeight;
 }
 
-void PathwayGraphics::autoCalculateYCoordinates(ElementsList& list,
-                                                const ScenarioTable& scenarios)
+void PathwayGraphics::autoCalculateYCoordinates(ElementsList& list, const ScenarioTable& scenarios)
 {
     m_elementsList = &list;
     m_xAxisHeight = xAxisHeightFor(list.pathwayType(), scenarios.scenarioCount());
@@ -121,9 +120,8 @@ void PathwayGraphics::layoutElementHorizontally(Element& e, int series) const
     const double startValue = isCurrent ? m_minTippingPointValue : e.startTippingValue(series);
     e.setXCoordStart(
         clampCoordinate(std::int64_t{xCoordinateOfTippingValue(startValue)} + e.tweakX()));
-    e.setXCoordEnd(
-        clampCoordinate(std::int64_t{xCoordinateOfTippingValue(e.tippingValue(series))} +
-                        overshoot));
+    e.setXCoordEnd(clampCoordinate(std::int64_t{xCoordinateOfTippingValue(e.tippingValue(series))} +
+                                   overshoot));
 }
 
 std::int32_t PathwayGraphics::startLineTop() const
@@ -239,10 +237,10 @@ void PathwayGraphics::readFromXml(const XmlDocument& xml)
         Count
     };
     static constexpr std::array<std::string_view, Count> names{
-        "maxtippingpoint", "mintippingpoint",  "leftmargin",        "titlesareawidth",
-        "topmargin",       "bottommargin",     "rightmargin",       "yoffset",
-        "overshoot",       "showxaxis",        "ticksxaxis",        "xaxistitle",
-        "drawingareawidth", "drawingareaheight", "fontsize",        "xaxisdecimals"};
+        "maxtippingpoint",  "mintippingpoint",   "leftmargin",  "titlesareawidth",
+        "topmargin",        "bottommargin",      "rightmargin", "yoffset",
+        "overshoot",        "showxaxis",         "ticksxaxis",  "xaxistitle",
+        "drawingareawidth", "drawingareaheight", "fontsize",    "xaxisdecimals"};
     const auto n = firstChildren(section, names);
     const auto readInt = [&](int slot, std::int32_t& field) {
         if (n[static_cast<std::size_t>(slot)])

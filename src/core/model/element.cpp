@@ -111,7 +111,10 @@ Element::Element(std::int32_t id, ElementsList& list) : m_myId(id), m_elementsLi
     m_tippingTimeValues.assign(static_cast<std::size_t>(list.tippingTimeValuesCount()), 0);
 }
 
-void Element::markDirty() { m_elementsList->m_isDirty = true; }
+void Element::markDirty()
+{
+    m_elementsList->m_isDirty = true;
+}
 
 void Element::setId(std::int32_t id)
 {
@@ -200,7 +203,10 @@ void Element::setCombinationType(CombinationType type)
     markDirty();
 }
 
-int Element::colorCount() const { return foldParts<int>(*this, ColorCountSpec{}); }
+int Element::colorCount() const
+{
+    return foldParts<int>(*this, ColorCountSpec{});
+}
 
 #define VANTREL_SETTER(Name, field, Type)                                                          \
     void Element::Name(Type value)                                                                 \
@@ -224,11 +230,23 @@ VANTREL_SETTER(setScore3, m_score3, std::int32_t)
 VANTREL_SETTER(setDimmed, m_dimmed, bool)
 #undef VANTREL_SETTER
 
-double Element::recurrentCosts() const { return foldParts<double>(*this, RecurrentCostsSpec{}); }
+double Element::recurrentCosts() const
+{
+    return foldParts<double>(*this, RecurrentCostsSpec{});
+}
 
-int Element::childCount() const { return m_elementsList->childCount(m_myId); }
-int Element::childNumber() const { return m_elementsList->childNumber(m_myId); }
-int Element::dependencyCount() const { return m_elementsList->dependencyCount(m_myId); }
+int Element::childCount() const
+{
+    return m_elementsList->childCount(m_myId);
+}
+int Element::childNumber() const
+{
+    return m_elementsList->childNumber(m_myId);
+}
+int Element::dependencyCount() const
+{
+    return m_elementsList->dependencyCount(m_myId);
+}
 
 std::int32_t Element::tippingTimeValue(int index) const
 {
@@ -315,16 +333,14 @@ Color Element::colors(int index) const
     return myColor();
 }
 
-std::int32_t Element::calculatedTippingTimeValue(const YearLookup& scenarios,
-                                                 int timeColumn) const
+std::int32_t Element::calculatedTippingTimeValue(const YearLookup& scenarios, int timeColumn) const
 {
     if (m_elementsList->pathwayType() == PathwayType::TimeBased)
         return tippingTimeValue(timeColumn);
     return roundHalfEven(scenarios.yearOfValue(m_tippingPointValue, timeColumn));
 }
 
-std::int32_t Element::calculatedStartTippingTimeValue(const YearLookup& scenarios,
-                                                      int column) const
+std::int32_t Element::calculatedStartTippingTimeValue(const YearLookup& scenarios, int column) const
 {
     const Element* current = m_elementsList->currentElement();
     if (const Element* pred = predecessorElement(); pred && pred != current)

@@ -16,9 +16,12 @@ namespace {
 const char* combinationTypeText(CombinationType type)
 {
     switch (type) {
-    case CombinationType::Combine: return "ctCombine";
-    case CombinationType::Sequence: return "ctSequence";
-    case CombinationType::None: break;
+    case CombinationType::Combine:
+        return "ctCombine";
+    case CombinationType::Sequence:
+        return "ctSequence";
+    case CombinationType::None:
+        break;
     }
     return "ctNone";
 }
@@ -54,7 +57,10 @@ void ElementsList::idsChanged()
     m_maxIdValid = false;
 }
 
-void ElementsList::linksChanged() { m_linkIndexValid = false; }
+void ElementsList::linksChanged()
+{
+    m_linkIndexValid = false;
+}
 
 void ElementsList::noteId(std::int32_t id)
 {
@@ -474,10 +480,23 @@ void ElementsList::readFromXml(const XmlDocument& xml, std::vector<std::string>*
         ElementSlotCount
     };
     static constexpr std::array<std::string_view, ElementSlotCount> elementNames{
-        "caption",      "color",        "tippingpointvalue", "predecessorid",  "combinationsecond",
-        "combinationtype", "tweakx",    "ycoord",            "tweaky",         "initialcosts",
-        "transfercosts", "recurrentcosts", "cobenefits",     "score1",         "score2",
-        "score3",       "dimmed"};
+        "caption",
+        "color",
+        "tippingpointvalue",
+        "predecessorid",
+        "combinationsecond",
+        "combinationtype",
+        "tweakx",
+        "ycoord",
+        "tweaky",
+        "initialcosts",
+        "transfercosts",
+        "recurrentcosts",
+        "cobenefits",
+        "score1",
+        "score2",
+        "score3",
+        "dimmed"};
     const auto columns = static_cast<std::size_t>(tippingTimeValuesCount());
 
     for (pugi::xml_node node = section.child("element"); node;

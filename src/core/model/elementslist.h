@@ -56,7 +56,10 @@ public:
     void setEndYear(std::int32_t year) { m_years->setEndYear(year); }
     ProjectYears& years() const { return *m_years; }
 
-    int tippingTimeValuesCount() const { return static_cast<int>(m_tippingTimeColumnCaptions.size()); }
+    int tippingTimeValuesCount() const
+    {
+        return static_cast<int>(m_tippingTimeColumnCaptions.size());
+    }
     int tippingConditionValuesCount() const
     {
         return m_pathwayType == PathwayType::ConditionBased ? 1 : 0;

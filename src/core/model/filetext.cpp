@@ -15,7 +15,10 @@ struct NamedColor {
     Color value;
 };
 
-constexpr std::uint32_t sys(std::uint32_t index) { return 0xFF000000u + index; }
+constexpr std::uint32_t sys(std::uint32_t index)
+{
+    return 0xFF000000u + index;
+}
 
 // Writing picks the first name with a value, so the order matters only for duplicates
 // (there are none).
@@ -74,7 +77,10 @@ constexpr std::array<NamedColor, 52> kNamedColors{{
     {"clMenuBar", sys(30)},
 }};
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -86,7 +92,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimSpaces(std::string_view s)
 {
@@ -177,8 +186,8 @@ std::string floatToFileText(double value)
         if (isDigit(c))
             digits += c;
     int exp10 = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0),
-                    sci.data() + sci.size(), exp10);
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
+                    exp10);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -258,7 +267,10 @@ std::int32_t fileTextToIntDef(std::string_view text, std::int32_t fallback)
     return parseFileInt(text).value_or(fallback);
 }
 
-std::string intToFileText(std::int64_t value) { return std::to_string(value); }
+std::string intToFileText(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
 std::string colorToString(Color color)
 {
@@ -312,8 +324,8 @@ double roundToGeneralText(double value)
     if (!std::isfinite(value))
         return value;
     std::array<char, 64> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                             std::chars_format::general, 15);
+    auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     double out = value;
     std::from_chars(buf.data(), res.ptr, out);
     return out;

@@ -18,9 +18,18 @@ constexpr Color rgb(int r, int g, int b)
     return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
            (static_cast<Color>(b & 0xFF) << 16);
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 namespace colors {
 constexpr Color Black = 0x000000;
@@ -60,7 +69,10 @@ std::int32_t fileTextToIntDef(std::string_view text, std::int32_t fallback);
 std::string intToFileText(std::int64_t value);
 
 /// Boolean as file text: "1" or "0".
-inline std::string boolToFileText(bool value) { return value ? "1" : "0"; }
+inline std::string boolToFileText(bool value)
+{
+    return value ? "1" : "0";
+}
 
 /// Colour as file text: its name when it is a named colour, otherwise "$" and 8 hex digits.
 std::string colorToString(Color color);

@@ -14,7 +14,10 @@ namespace vantrel {
 
 namespace {
 
-std::string reason(int error) { return std::strerror(error); }
+std::string reason(int error)
+{
+    return std::strerror(error);
+}
 
 [[noreturn]] void failCreate(const std::string& path, int error)
 {

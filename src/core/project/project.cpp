@@ -60,8 +60,8 @@ void Project::newPathway(PathwayType type, std::int32_t beginYear)
         setBeginYear(beginYear);
         setEndYear(2100);
     }
-    Element& current = m_elements.addSimpleElement("Current Situation", colors::Gray, 10, 0, 0,
-                                                   nullptr, 0, 0);
+    Element& current =
+        m_elements.addSimpleElement("Current Situation", colors::Gray, 10, 0, 0, nullptr, 0, 0);
     m_elements.setCurrentElementId(current.id());
     m_graphics.setMinTippingPointValue(0);
     m_graphics.setMaxTippingPointValue(100);

@@ -18,8 +18,8 @@ double roundToTwoDecimals(double value)
     if (!std::isfinite(value))
         return value;
     std::array<char, 400> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                             std::chars_format::fixed, 2);
+    auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, 2);
     double out = value;
     std::from_chars(buf.data(), res.ptr, out);
     return out;
@@ -280,7 +280,10 @@ void ScenarioTable::addColumnForNewTimeColumn(const std::string& scenarioName)
     m_scenarios.push_back(std::move(s));
 }
 
-void ScenarioTable::setupScenariosGrid() { m_scenarios.clear(); }
+void ScenarioTable::setupScenariosGrid()
+{
+    m_scenarios.clear();
+}
 
 void ScenarioTable::resizeRows(int rows)
 {
@@ -338,16 +341,16 @@ void ScenarioTable::readFromXml(const XmlDocument& xml, PathwayType type,
     kept = m_years->setEndYear(endClamped) && endClamped == end && kept;
     if (!kept && warnings)
         warnings->push_back("The scenario timeframe " + std::to_string(begin) + " to " +
-                            std::to_string(end) + " was limited to " +
-                            std::to_string(beginYear()) + " to " + std::to_string(endYear()) +
-                            ".");
+                            std::to_string(end) + " was limited to " + std::to_string(beginYear()) +
+                            " to " + std::to_string(endYear()) + ".");
 
     setupScenariosGrid();
     m_rowCount = m_years->yearCount();
 
     static constexpr std::array<std::string_view, 2 + ParameterCount> scenarioNames{
-        "caption",     "color",
-        kParameterNodes[0], kParameterNodes[1], kParameterNodes[2], kParameterNodes[3],
+        "caption",          "color",
+        kParameterNodes[0], kParameterNodes[1],
+        kParameterNodes[2], kParameterNodes[3],
         kParameterNodes[4]};
     for (pugi::xml_node node = section.child("scenario"); node;
          node = node.next_sibling("scenario")) {

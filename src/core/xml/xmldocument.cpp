@@ -9,7 +9,10 @@ namespace vantrel {
 
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool startsWithIgnoringCase(std::string_view s, std::string_view prefix)
 {
@@ -31,8 +34,8 @@ XmlDocument XmlDocument::parse(std::string_view bytes, const std::string& fileNa
     // itself, in any letter case); no end-of-line conversion, so texts keep their bytes; no
     // document type processing, so declared entities are never expanded.
     const unsigned options = pugi::parse_cdata | pugi::parse_wconv_attribute;
-    const pugi::xml_parse_result parsed = result.m_doc->load_buffer(
-        bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+    const pugi::xml_parse_result parsed =
+        result.m_doc->load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
     if (!parsed) {
         const auto offset = static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0));
         std::size_t line = 1;
@@ -47,8 +50,8 @@ XmlDocument XmlDocument::parse(std::string_view bytes, const std::string& fileNa
             }
         }
         throw FileError("Cannot read file \"" + fileName + "\". Line " + std::to_string(line) +
-                        ", column " + std::to_string(column) + " (byte " +
-                        std::to_string(offset) + "): " + parsed.description());
+                        ", column " + std::to_string(column) + " (byte " + std::to_string(offset) +
+                        "): " + parsed.description());
     }
     return result;
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <pugixml.hpp>
-
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <pugixml.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
