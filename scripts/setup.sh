@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
   libemf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core locales-all
 )
 
 missing=()
