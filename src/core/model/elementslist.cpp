@@ -60,6 +60,12 @@ void ElementsList::idsChanged()
 void ElementsList::linksChanged()
 {
     m_linkIndexValid = false;
+    m_dependencyIndexValid = false;
+}
+
+bool ElementsList::fitsDenseIndex(std::int32_t id) const
+{
+    return id >= 0 && std::int64_t{id} < 4 * std::int64_t{count()} + 64;
 }
 
 void ElementsList::noteId(std::int32_t id)
@@ -76,13 +82,25 @@ Element& ElementsList::createElement(std::int32_t id)
     const int position = count() - 1;
     m_isDirty = true;
     // Keep the indexes current for the common case of appending.
-    if (m_idIndexValid)
-        m_firstIndexOfId.emplace(id, position);
+    if (m_idIndexValid) {
+        if (!m_idIndexDense) {
+            m_firstIndexOfId.emplace(id, position);
+        } else if (fitsDenseIndex(id)) {
+            const auto slot = static_cast<std::size_t>(id);
+            if (slot >= m_denseFirstIndex.size())
+                m_denseFirstIndex.resize(std::max(slot + 1, 2 * m_denseFirstIndex.size()), -1);
+            if (m_denseFirstIndex[slot] < 0)
+                m_denseFirstIndex[slot] = position;
+        } else {
+            m_idIndexValid = false;
+        }
+    }
     if (m_linkIndexValid) {
         m_childNumberAt.push_back(m_secondCount[-1]++);
-        ++m_dependencyCount[-1];
         ++m_primaryCount;
     }
+    if (m_dependencyIndexValid)
+        ++m_dependencyCount[-1];
     noteId(id);
     return *m_elements.back();
 }
@@ -125,10 +143,25 @@ void ElementsList::ensureIdIndex() const
 {
     if (m_idIndexValid)
         return;
+    bool dense = true;
+    std::int32_t maxId = -1;
+    for (const auto& e : m_elements) {
+        dense = dense && fitsDenseIndex(e->id());
+        maxId = std::max(maxId, e->id());
+    }
+    m_idIndexDense = dense;
+    m_denseFirstIndex.clear();
     m_firstIndexOfId.clear();
-    m_firstIndexOfId.reserve(m_elements.size());
-    for (int i = 0; i < count(); ++i)
-        m_firstIndexOfId.emplace(m_elements[static_cast<std::size_t>(i)]->id(), i);
+    if (dense) {
+        m_denseFirstIndex.assign(static_cast<std::size_t>(maxId + 1), -1);
+        for (int i = count() - 1; i >= 0; --i)
+            m_denseFirstIndex[static_cast<std::size_t>(
+                m_elements[static_cast<std::size_t>(i)]->id())] = i;
+    } else {
+        m_firstIndexOfId.reserve(m_elements.size());
+        for (int i = 0; i < count(); ++i)
+            m_firstIndexOfId.emplace(m_elements[static_cast<std::size_t>(i)]->id(), i);
+    }
     m_idIndexValid = true;
 }
 
@@ -136,25 +169,41 @@ void ElementsList::ensureLinkIndex() const
 {
     if (m_linkIndexValid)
         return;
-    m_childNumberAt.assign(m_elements.size(), 0);
+    m_childNumberAt.resize(m_elements.size());
     m_secondCount.clear();
-    m_dependencyCount.clear();
     m_primaryCount = 0;
     for (std::size_t i = 0; i < m_elements.size(); ++i) {
         const Element& e = *m_elements[i];
         m_childNumberAt[i] = m_secondCount[e.combinationSecondId()]++;
-        ++m_dependencyCount[e.combinationSecondId()];
-        if (e.predecessorId() != e.combinationSecondId())
-            ++m_dependencyCount[e.predecessorId()];
         if (e.isPrimaryElement())
             ++m_primaryCount;
     }
     m_linkIndexValid = true;
 }
 
+void ElementsList::ensureDependencyIndex() const
+{
+    if (m_dependencyIndexValid)
+        return;
+    m_dependencyCount.clear();
+    m_dependencyCount.reserve(m_elements.size());
+    for (const auto& ep : m_elements) {
+        const Element& e = *ep;
+        ++m_dependencyCount[e.combinationSecondId()];
+        if (e.predecessorId() != e.combinationSecondId())
+            ++m_dependencyCount[e.predecessorId()];
+    }
+    m_dependencyIndexValid = true;
+}
+
 int ElementsList::findIndex(std::int32_t id) const
 {
     ensureIdIndex();
+    if (m_idIndexDense) {
+        if (id < 0 || static_cast<std::size_t>(id) >= m_denseFirstIndex.size())
+            return -1;
+        return m_denseFirstIndex[static_cast<std::size_t>(id)];
+    }
     auto it = m_firstIndexOfId.find(id);
     return it == m_firstIndexOfId.end() ? -1 : it->second;
 }
@@ -296,12 +345,15 @@ void ElementsList::clearElements()
     while (!m_elements.empty())
         m_elements.pop_back();
     m_firstIndexOfId.clear();
+    m_denseFirstIndex.clear();
+    m_idIndexDense = true;
     m_idIndexValid = true;
     m_childNumberAt.clear();
     m_secondCount.clear();
-    m_dependencyCount.clear();
     m_primaryCount = 0;
     m_linkIndexValid = true;
+    m_dependencyCount.clear();
+    m_dependencyIndexValid = true;
     m_hasMaxId = false;
     m_maxIdValid = true;
     m_isDirty = false;
@@ -337,7 +389,7 @@ int ElementsList::childNumber(std::int32_t id) const
 
 int ElementsList::dependencyCount(std::int32_t id) const
 {
-    ensureLinkIndex();
+    ensureDependencyIndex();
     auto it = m_dependencyCount.find(id);
     return it == m_dependencyCount.end() ? 0 : it->second;
 }

@@ -104,6 +104,8 @@ private:
     void linksChanged();
     void ensureIdIndex() const;
     void ensureLinkIndex() const;
+    void ensureDependencyIndex() const;
+    bool fitsDenseIndex(std::int32_t id) const;
     void noteId(std::int32_t id);
 
     std::vector<std::unique_ptr<Element>> m_elements;
@@ -114,14 +116,18 @@ private:
     bool m_isDirty = false;
     std::shared_ptr<ProjectYears> m_years;
 
-    // Lazily built indexes; see the class comment.
+    // Lazily built indexes; see the class comment. IDs are usually 1..n, so the ID index is a
+    // plain vector indexed by ID while the IDs allow, and a hash map otherwise.
     mutable bool m_idIndexValid = true;
+    mutable bool m_idIndexDense = true;
+    mutable std::vector<int> m_denseFirstIndex;
     mutable std::unordered_map<std::int32_t, int> m_firstIndexOfId;
     mutable bool m_linkIndexValid = true;
     mutable std::vector<int> m_childNumberAt;
     mutable std::unordered_map<std::int32_t, int> m_secondCount;
-    mutable std::unordered_map<std::int32_t, int> m_dependencyCount;
     mutable int m_primaryCount = 0;
+    mutable bool m_dependencyIndexValid = true;
+    mutable std::unordered_map<std::int32_t, int> m_dependencyCount;
     mutable bool m_maxIdValid = true;
     mutable std::int32_t m_maxId = 0;
     mutable bool m_hasMaxId = false;
