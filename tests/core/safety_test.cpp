@@ -148,6 +148,33 @@ TEST(HostileInput, TooLargeFileIsRefusedBeforeReading)
     }
 }
 
+TEST(HostileInput, MoreElementsOrScenariosThanMemoryAllowsAreRefused)
+{
+    // Many tipping-time columns make every element expensive; the reader stops early.
+    std::string manyColumns = kHead + "<vorazoda><pathwaytype>timebased</pathwaytype>"
+                                      "<tippingvaluescount>1000</tippingvaluescount>";
+    const std::size_t limit = XmlDocument::MaxTippingYearCells / 1000;
+    for (std::size_t i = 0; i <= limit; ++i)
+        manyColumns += "<element id=\"1\"/>";
+    manyColumns += "</vorazoda>";
+    try {
+        Project::openBytes(manyColumns, "columns.pathway");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("more than " + std::to_string(limit) + " elements"),
+                  std::string::npos)
+            << e.what();
+    }
+
+    std::string manyScenarios = kHead + "<scenarios><beginyear>0</beginyear>"
+                                        "<endyear>9999</endyear>";
+    const std::size_t scenarioLimit = XmlDocument::MaxScenarioCells / 10000;
+    for (std::size_t i = 0; i <= scenarioLimit; ++i)
+        manyScenarios += "<scenario/>";
+    manyScenarios += "</scenarios>";
+    EXPECT_THROW(Project::openBytes(manyScenarios, "scenarios.pathway"), FileError);
+}
+
 // --- Saving ------------------------------------------------------------------------------------
 
 class SafeSave : public testing::Test {

@@ -551,11 +551,16 @@ void ElementsList::readFromXml(const XmlDocument& xml, std::vector<std::string>*
         "dimmed"};
     const auto columns = static_cast<std::size_t>(tippingTimeValuesCount());
 
+    const std::size_t maxElements = std::min<std::size_t>(
+        10'000'000, XmlDocument::MaxTippingYearCells / std::max<std::size_t>(1, columns));
     for (pugi::xml_node node = section.child("element"); node;
          node = node.next_sibling("element")) {
         const std::string idText = attributeText(node, "id");
         if (idText.empty())
             continue;
+        if (m_elements.size() >= maxElements)
+            throw FileError("The file holds more than " + std::to_string(maxElements) +
+                            " elements, more than Vantrel can keep in memory.");
         Element& e = createElement(fileTextToIntDef(idText, 0));
         const auto c = firstChildren(node, elementNames);
         e.m_caption = nodeText(c[Caption]);

@@ -73,9 +73,13 @@ void Project::loadPathway(std::string_view bytes, const std::string& name)
     const XmlDocument doc = XmlDocument::parse(bytes, name);
     if (const pugi::xml_node version = doc.topLevel("Version"))
         m_fileVersion = fileTextToFloatDef(nodeText(version), 0.0);
-    m_elements.readFromXml(doc, &m_warnings);
-    m_graphics.readFromXml(doc);
-    m_scenarios.readFromXml(doc, m_elements.pathwayType(), &m_warnings);
+    try {
+        m_elements.readFromXml(doc, &m_warnings);
+        m_graphics.readFromXml(doc);
+        m_scenarios.readFromXml(doc, m_elements.pathwayType(), &m_warnings);
+    } catch (const FileError& e) {
+        throw FileError("Cannot read file \"" + name + "\". " + e.what());
+    }
     if (readActionsGridSection(doc, m_elements, m_costCols))
         m_actionGridIsDirty = true;
     m_benefits.readFromXml(doc);

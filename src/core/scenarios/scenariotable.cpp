@@ -352,8 +352,15 @@ void ScenarioTable::readFromXml(const XmlDocument& xml, PathwayType type,
         kParameterNodes[0], kParameterNodes[1],
         kParameterNodes[2], kParameterNodes[3],
         kParameterNodes[4]};
+    const std::size_t maxScenarios = std::min<std::size_t>(
+        1'000'000, XmlDocument::MaxScenarioCells /
+                       std::max<std::size_t>(1, static_cast<std::size_t>(m_rowCount)));
     for (pugi::xml_node node = section.child("scenario"); node;
          node = node.next_sibling("scenario")) {
+        if (m_scenarios.size() >= maxScenarios)
+            throw FileError("The file holds more than " + std::to_string(maxScenarios) +
+                            " scenarios over " + std::to_string(m_rowCount) +
+                            " years, more than Vantrel can keep in memory.");
         Scenario s;
         const auto c = firstChildren(node, scenarioNames);
         s.name = nodeText(c[0]);

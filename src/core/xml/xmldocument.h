@@ -23,8 +23,12 @@ public:
 class XmlDocument {
 public:
     /// Files larger than this are refused before parsing, so a stray huge file cannot exhaust
-    /// memory.
-    static constexpr std::size_t MaxFileSize = std::size_t{512} * 1024 * 1024;
+    /// memory. A project of 10,000 elements takes about 5 MiB.
+    static constexpr std::size_t MaxFileSize = std::size_t{256} * 1024 * 1024;
+    /// What the model may hold of one file: tipping years (elements x columns) and scenario
+    /// values (scenarios x years). Beyond these a file is refused rather than filling memory.
+    static constexpr std::size_t MaxTippingYearCells = 20'000'000;
+    static constexpr std::size_t MaxScenarioCells = 20'000'000;
 
     /// Parses `bytes`; throws FileError naming `fileName`, the line, column and offset of a
     /// syntax error and what is wrong.
