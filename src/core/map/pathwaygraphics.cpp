@@ -113,8 +113,11 @@ void PathwayGraphics::layoutElementHorizontally(Element& e, int series) const
     const ElementsList& list = e.elementsList();
     const Element* current = list.currentElement();
     const bool isCurrent = current == &e;
+    // Without a current situation every element starts at value 0, so that is what a tipping
+    // value must pass to overshoot.
+    const double startOfAll = current ? current->tippingValue(series) : 0.0;
     std::int32_t overshoot = m_overshoot;
-    if (isCurrent || (current && current->tippingValue(series) >= e.tippingValue(series)))
+    if (isCurrent || startOfAll >= e.tippingValue(series))
         overshoot = 0;
     e.setOvershoot(overshoot);
     const double startValue = isCurrent ? m_minTippingPointValue : e.startTippingValue(series);
@@ -124,35 +127,44 @@ void PathwayGraphics::layoutElementHorizontally(Element& e, int series) const
                                    overshoot));
 }
 
-std::int32_t PathwayGraphics::startLineTop() const
+bool PathwayGraphics::startLineExtent(std::int32_t& top, std::int32_t& bottom) const
 {
+    top = bottom = 0;
     if (!m_elementsList)
-        return 0;
+        return false;
+    // Without a current situation the actions that start from nothing take its place: they
+    // are the ones whose predecessor (none) is the missing current situation.
     const Element* current = m_elementsList->currentElement();
-    if (!current)
-        return 0;
-    std::int32_t top = current->yCoord();
+    bool any = current != nullptr;
+    if (current)
+        top = bottom = current->yCoord();
     for (int i = 0; i < m_elementsList->count(); ++i) {
         const Element& e = m_elementsList->elements(i);
-        if (e.isPrimaryElement() && e.predecessorElement() == current)
-            top = std::min(top, e.yCoord());
+        if (&e == current || !e.isPrimaryElement() || e.predecessorElement() != current)
+            continue;
+        if (!any) {
+            top = bottom = e.yCoord();
+            any = true;
+        }
+        top = std::min(top, e.yCoord());
+        bottom = std::max(bottom, e.yCoord());
     }
+    return any;
+}
+
+std::int32_t PathwayGraphics::startLineTop() const
+{
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+    startLineExtent(top, bottom);
     return top;
 }
 
 std::int32_t PathwayGraphics::startLineBottom() const
 {
-    if (!m_elementsList)
-        return 0;
-    const Element* current = m_elementsList->currentElement();
-    if (!current)
-        return 0;
-    std::int32_t bottom = current->yCoord();
-    for (int i = 0; i < m_elementsList->count(); ++i) {
-        const Element& e = m_elementsList->elements(i);
-        if (e.isPrimaryElement() && e.predecessorElement() == current)
-            bottom = std::max(bottom, e.yCoord());
-    }
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+    startLineExtent(top, bottom);
     return bottom;
 }
 

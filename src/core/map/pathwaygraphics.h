@@ -11,19 +11,37 @@ namespace vantrel {
 
 class ElementsList;
 class ScenarioTable;
+class Surface;
 class XmlDocument;
 class XmlWriter;
 
 enum class VoraZodaDrawingPhase { Grayed, Dimmed, Colored };
 
-/// The settings of one pathway map and the geometry derived from them: the bands of the picture,
-/// the mapping between axis values and x pixels, and each element's row and extent.
-/// Coordinates are whole pixels, origin top-left, y downwards.
+/// The settings of one pathway map, the geometry derived from them (the bands of the picture,
+/// the mapping between axis values and x pixels, each element's row and extent) and the
+/// painting of the map onto a Surface. Coordinates are whole pixels, origin top-left, y
+/// downwards.
 class PathwayGraphics {
 public:
     /// Pixel positions are kept within this many pixels of the origin, so that settings or
     /// values from a damaged file cannot overflow the integer geometry.
     static constexpr std::int64_t MaxCoordinate = 10'000'000;
+
+    // Limits of the painting against settings from a damaged file; the settings dialog never
+    // produces values outside them.
+    /// At most this many value-axis ticks, both ends included.
+    static constexpr std::int32_t MaxTicks = 1000;
+    /// Font sizes are kept within [MinFontSize, MaxFontSize] points.
+    static constexpr std::int32_t MinFontSize = 1;
+    static constexpr std::int32_t MaxFontSize = 200;
+    /// At most this many decimals on the value axis.
+    static constexpr std::int32_t MaxDecimalPlaces = 18;
+    /// Stripes are painted only inside a window of at most this many pixels per side, so a
+    /// huge drawing area cannot turn one line into millions of stripes.
+    static constexpr std::int32_t MaxPaintedExtent = 32768;
+
+    /// The one-line credit at the foot of every map.
+    static constexpr const char* CreditText = "Drawn with Vantrel";
 
     // Settings with the defaults of a new map view.
     std::int32_t drawingAreaWidth() const { return m_drawingAreaWidth; }
@@ -70,6 +88,10 @@ public:
     void setDimmedPercentage(std::int32_t v) { m_dimmedPercentage = v; }
     std::int32_t dimmedOption() const { return m_dimmedOption; }
     void setDimmedOption(std::int32_t v) { m_dimmedOption = v; }
+    /// Decimal separator of the value-axis labels: the user's regional setting, which the layer
+    /// that knows the locale fills in. Not kept in the project file.
+    char decimalSeparator() const { return m_decimalSeparator; }
+    void setDecimalSeparator(char c) { m_decimalSeparator = c; }
 
     /// Height of the axis band for a project type and number of scenarios.
     static std::int32_t xAxisHeightFor(PathwayType type, int scenarioCount);
@@ -87,7 +109,9 @@ public:
 
     /// Computes an element's x extent and overshoot for series `series`, as every painting does.
     void layoutElementHorizontally(Element& element, int series) const;
-    /// Smallest and largest row of the current situation and the actions that follow it.
+    /// Smallest and largest row of the current situation and the actions that follow it. In a
+    /// list without a current situation, of the actions without a predecessor (they start at
+    /// value 0, where the start line then stands); 0 when there is none.
     std::int32_t startLineTop() const;
     std::int32_t startLineBottom() const;
 
@@ -98,13 +122,50 @@ public:
     /// Height of the graph band.
     std::int64_t graphHeight() const;
 
+    /// Paints the whole map onto `canvas`, which is drawingAreaWidth x drawingAreaHeight pixels:
+    /// credit line, captions, value axis and scenario rows, then the elements in three passes
+    /// (silver, dimmed, coloured). `seriesIndex` is the tipping-time column shown in a
+    /// time-based project; `highlightIndex` the list position of the element whose chain is
+    /// highlighted, or -1 (a position outside the list counts as none). Leaves every element's
+    /// x extent and overshoot as laid out for `seriesIndex`.
+    void drawPathwayOnCanvas(Surface& canvas, ElementsList& list, const ScenarioTable& scenarios,
+                             int seriesIndex, int highlightIndex);
+
+    /// Text of a value-axis label for the current settings and the list last drawn or laid out
+    /// (which decides whether the axis carries years).
+    std::string axisValueText(double value) const;
+    /// A colour lightened towards white by dimmedPercentage percent.
+    Color lightenedColor(Color color) const;
+
     /// Appends the "graphsettings" section.
     void writeToXml(XmlWriter& xml) const;
     /// Sets the reading defaults, then takes what the "graphsettings" section holds.
     void readFromXml(const XmlDocument& xml);
 
 private:
+    struct DrawContext;
+
     std::int64_t axisTop() const;
+    /// False when no row takes part (no current situation and no action starting from nothing).
+    bool startLineExtent(std::int32_t& top, std::int32_t& bottom) const;
+    std::int32_t paintedFontSize() const;
+
+    void drawCaptions(Surface& canvas) const;
+    void drawXAxis(Surface& canvas, const ScenarioTable& scenarios) const;
+    void drawPhase(DrawContext& dc);
+    void drawStartLine(DrawContext& dc) const;
+    void drawElement(DrawContext& dc, Element& e) const;
+    void drawTransfer(DrawContext& dc, const Element& e, const Element& predecessor) const;
+    void drawStation(DrawContext& dc, const Element& e) const;
+    void drawSegment(DrawContext& dc, const Element& e, Color color) const;
+    void drawStripedSegment(DrawContext& dc, const Element& e, bool dimmed) const;
+    void drawTransferSegment(DrawContext& dc, const Element& e, const Element& predecessor,
+                             Color color) const;
+    void drawStripedTransfer(DrawContext& dc, const Element& e, const Element& predecessor,
+                             bool dimmed) const;
+    void drawStripes(DrawContext& dc, const Element& colorsOf, bool dimmed, bool vertical,
+                     std::int32_t fixed, std::int32_t from, std::int32_t to) const;
+    Color dimmedLineColor(Color color) const;
 
     std::int32_t m_drawingAreaWidth = 1000;
     std::int32_t m_drawingAreaHeight = 600;
@@ -128,6 +189,7 @@ private:
     Color m_dimmedColor = rgb(232, 232, 232);
     std::int32_t m_dimmedPercentage = 80;
     std::int32_t m_dimmedOption = 1;
+    char m_decimalSeparator = '.';
 };
 
 /// Narrows a 64-bit pixel computation to the map's coordinate range.
