@@ -289,14 +289,20 @@ double Element::tippingValue(int index) const
     return static_cast<double>(tippingTimeValue(index));
 }
 
-double Element::startTippingValue(int index) const
+const Element* Element::startingElement() const
 {
     const Element* current = m_elementsList->currentElement();
     if (const Element* pred = predecessorElement(); pred && pred != current)
-        return pred->tippingValue(index);
+        return pred;
     if (m_elementsList->currentElementId() >= 0 && current && current != this)
-        return current->tippingValue(index);
-    return 0.0;
+        return current;
+    return nullptr;
+}
+
+double Element::startTippingValue(int index) const
+{
+    const Element* start = startingElement();
+    return start ? start->tippingValue(index) : 0.0;
 }
 
 bool Element::tipsLaterThanSecond(int index) const
@@ -342,12 +348,8 @@ std::int32_t Element::calculatedTippingTimeValue(const YearLookup& scenarios, in
 
 std::int32_t Element::calculatedStartTippingTimeValue(const YearLookup& scenarios, int column) const
 {
-    const Element* current = m_elementsList->currentElement();
-    if (const Element* pred = predecessorElement(); pred && pred != current)
-        return pred->calculatedTippingTimeValue(scenarios, column);
-    if (m_elementsList->currentElementId() >= 0 && current && current != this)
-        return current->calculatedTippingTimeValue(scenarios, column);
-    return 0;
+    const Element* start = startingElement();
+    return start ? start->calculatedTippingTimeValue(scenarios, column) : 0;
 }
 
 bool Element::isCalculatedTippingTimeValue(const YearLookup& scenarios, std::int32_t time,

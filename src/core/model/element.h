@@ -137,6 +137,9 @@ private:
     friend class ElementsList;
     Element(std::int32_t id, ElementsList& list);
     void markDirty();
+    /// The element whose tipping point is this one's start: the predecessor, else the current
+    /// situation; none for the current situation itself.
+    const Element* startingElement() const;
 
     std::int32_t m_myId = 0;
     std::string m_caption;

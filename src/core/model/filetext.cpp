@@ -319,16 +319,30 @@ Color stringToColor(std::string_view text)
     throw fail();
 }
 
-double roundToGeneralText(double value)
+namespace {
+
+// The value a table cell holds after writing `value` as text in the given format.
+double roundThroughText(double value, std::chars_format format, int precision)
 {
     if (!std::isfinite(value))
         return value;
-    std::array<char, 64> buf{};
-    auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
+    std::array<char, 400> buf{};
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, format, precision);
     double out = value;
     std::from_chars(buf.data(), res.ptr, out);
     return out;
+}
+
+} // namespace
+
+double roundToGeneralText(double value)
+{
+    return roundThroughText(value, std::chars_format::general, 15);
+}
+
+double roundToTwoDecimals(double value)
+{
+    return roundThroughText(value, std::chars_format::fixed, 2);
 }
 
 std::string shortestDoubleText(double value)

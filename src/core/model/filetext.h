@@ -84,6 +84,9 @@ Color stringToColor(std::string_view text);
 /// Number as the scenario table keeps it: general format with up to 15 significant digits.
 double roundToGeneralText(double value);
 
+/// Number as a table with "%.2f" cells keeps it: rounded to two decimals.
+double roundToTwoDecimals(double value);
+
 /// Shortest decimal text that reads back to the same double.
 std::string shortestDoubleText(double value);
 

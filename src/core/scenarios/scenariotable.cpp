@@ -12,19 +12,6 @@ namespace vantrel {
 
 namespace {
 
-// The parameter table keeps its numbers as "%.2f" text.
-double roundToTwoDecimals(double value)
-{
-    if (!std::isfinite(value))
-        return value;
-    std::array<char, 400> buf{};
-    auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, 2);
-    double out = value;
-    std::from_chars(buf.data(), res.ptr, out);
-    return out;
-}
-
 constexpr std::array<std::string_view, ScenarioTable::ParameterCount> kParameterNodes{
     "discountrate", "economicgrowthrate", "factorinitialcosts", "factortransfercosts",
     "factorrecurrentcosts"};

@@ -80,7 +80,10 @@ void XmlWriter::textElement(std::string_view name, std::string_view text)
     m_out += '>';
 }
 
-void XmlWriter::appendEscapedText(std::string& out, std::string_view text)
+namespace {
+
+// "&" first, so the entities written for the other characters are not escaped again.
+void appendEscaped(std::string& out, std::string_view text, bool escapeApostrophe)
 {
     for (char c : text) {
         switch (c) {
@@ -97,7 +100,10 @@ void XmlWriter::appendEscapedText(std::string& out, std::string_view text)
             out += "&quot;";
             break;
         case '\'':
-            out += "&apos;";
+            if (escapeApostrophe)
+                out += "&apos;";
+            else
+                out += c;
             break;
         default:
             out += c;
@@ -105,26 +111,16 @@ void XmlWriter::appendEscapedText(std::string& out, std::string_view text)
     }
 }
 
+} // namespace
+
+void XmlWriter::appendEscapedText(std::string& out, std::string_view text)
+{
+    appendEscaped(out, text, true);
+}
+
 void XmlWriter::appendEscapedAttribute(std::string& out, std::string_view text)
 {
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    appendEscaped(out, text, false);
 }
 
 } // namespace vantrel
