@@ -16,10 +16,10 @@ namespace {
 // Evaluates a value that an element derives from its parts (predecessor and second) without
 // recursion, each shared part once: chains as long as the list cannot exhaust the stack, trees
 // that share parts are not walked exponentially, and links that lead back to an element on the
-// current path end the walk there with the spec's `loop` value for that element.
-template <typename V, typename Spec> V foldParts(const Element& root, const Spec& spec)
+// current path end the walk there with the `loop` value of the rules for that element.
+template <typename V, typename Rules> V foldParts(const Element& root, const Rules& rules)
 {
-    if (auto v = spec.leaf(root))
+    if (auto v = rules.leaf(root))
         return *v;
     struct Frame {
         const Element* e;
@@ -30,7 +30,7 @@ template <typename V, typename Spec> V foldParts(const Element& root, const Spec
     std::unordered_map<const Element*, V> memo;
     std::unordered_set<const Element*> onPath;
     std::vector<Frame> stack;
-    stack.push_back({&root, spec.parts(root)});
+    stack.push_back({&root, rules.parts(root)});
     onPath.insert(&root);
     while (true) {
         Frame& f = stack.back();
@@ -39,19 +39,19 @@ template <typename V, typename Spec> V foldParts(const Element& root, const Spec
             const Element* p = f.parts[static_cast<std::size_t>(i)];
             if (!p)
                 continue;
-            if (auto leaf = spec.leaf(*p)) {
+            if (auto leaf = rules.leaf(*p)) {
                 f.values[static_cast<std::size_t>(i)] = *leaf;
             } else if (auto it = memo.find(p); it != memo.end()) {
                 f.values[static_cast<std::size_t>(i)] = it->second;
             } else if (onPath.count(p)) {
-                f.values[static_cast<std::size_t>(i)] = spec.loop(*p);
+                f.values[static_cast<std::size_t>(i)] = rules.loop(*p);
             } else {
                 onPath.insert(p);
-                stack.push_back({p, spec.parts(*p)});
+                stack.push_back({p, rules.parts(*p)});
             }
             continue;
         }
-        const V value = spec.combine(f.values);
+        const V value = rules.combine(f.values);
         const Element* done = f.e;
         stack.pop_back();
         if (stack.empty())
@@ -63,7 +63,7 @@ template <typename V, typename Spec> V foldParts(const Element& root, const Spec
     }
 }
 
-struct ColorCountSpec {
+struct ColorCountRules {
     std::optional<int> leaf(const Element& e) const
     {
         if (!e.isCombination())
@@ -84,7 +84,7 @@ struct ColorCountSpec {
     }
 };
 
-struct RecurrentCostsSpec {
+struct RecurrentCostsRules {
     std::optional<double> leaf(const Element& e) const
     {
         if (e.isPrimaryElement())
@@ -205,7 +205,7 @@ void Element::setCombinationType(CombinationType type)
 
 int Element::colorCount() const
 {
-    return foldParts<int>(*this, ColorCountSpec{});
+    return foldParts<int>(*this, ColorCountRules{});
 }
 
 #define VANTREL_SETTER(Name, field, Type)                                                          \
@@ -232,7 +232,7 @@ VANTREL_SETTER(setDimmed, m_dimmed, bool)
 
 double Element::recurrentCosts() const
 {
-    return foldParts<double>(*this, RecurrentCostsSpec{});
+    return foldParts<double>(*this, RecurrentCostsRules{});
 }
 
 int Element::childCount() const
