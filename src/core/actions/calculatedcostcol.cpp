@@ -32,7 +32,7 @@ bool readActionsGridSection(const XmlDocument& xml, const ElementsList& list,
     const pugi::xml_node section = xml.topLevel("actionsgrid");
     if (!section)
         return false;
-    const std::int32_t count = fileTextToIntDef(nodeText(section.child("CostColCount")), 0);
+    const std::int32_t count = nodeInt(section.child("CostColCount"), 0);
     if (count <= 0)
         return false;
     // Only entries that exist can be valid, so a huge count costs nothing.

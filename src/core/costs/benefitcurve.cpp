@@ -144,25 +144,25 @@ void BenefitCurve::readFromXml(const XmlDocument& xml)
     const auto n = firstChildren(section, names);
     // A bound pair is taken only when both bounds are there and the maximum exceeds the minimum.
     if (n[0] && n[1]) {
-        const double lo = fileTextToFloatDef(nodeText(n[0]), 0.0);
-        const double hi = fileTextToFloatDef(nodeText(n[1]), 0.0);
+        const double lo = nodeFloat(n[0], 0.0);
+        const double hi = nodeFloat(n[1], 0.0);
         if (hi > lo)
             conditionSetMinMax(lo, hi);
     }
     if (n[2] && n[3]) {
-        const double lo = fileTextToFloatDef(nodeText(n[2]), 0.0);
-        const double hi = fileTextToFloatDef(nodeText(n[3]), 0.0);
+        const double lo = nodeFloat(n[2], 0.0);
+        const double hi = nodeFloat(n[3], 0.0);
         if (hi > lo)
             benefitsSetMinMax(lo, hi);
     }
     if (n[4])
-        setNrOfSteps(fileTextToIntDef(nodeText(n[4]), 0));
+        setNrOfSteps(nodeInt(n[4], 0));
     fillData();
     const auto steps =
         numberedChildren(section, "step", 0, static_cast<std::size_t>(m_nrOfSteps) + 1);
     for (std::size_t i = 0; i < steps.size(); ++i)
         if (steps[i])
-            setStepBenefit(static_cast<int>(i), fileTextToFloatDef(nodeText(steps[i]), 0.0));
+            setStepBenefit(static_cast<int>(i), nodeFloat(steps[i], 0.0));
 }
 
 } // namespace vantrel

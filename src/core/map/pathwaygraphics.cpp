@@ -256,12 +256,12 @@ void PathwayGraphics::readFromXml(const XmlDocument& xml)
     const auto n = firstChildren(section, names);
     const auto readInt = [&](int slot, std::int32_t& field) {
         if (n[static_cast<std::size_t>(slot)])
-            field = fileTextToIntDef(nodeText(n[static_cast<std::size_t>(slot)]), field);
+            field = nodeInt(n[static_cast<std::size_t>(slot)], field);
     };
     if (n[Max])
-        m_maxTippingPointValue = fileTextToFloatDef(nodeText(n[Max]), m_maxTippingPointValue);
+        m_maxTippingPointValue = nodeFloat(n[Max], m_maxTippingPointValue);
     if (n[Min])
-        m_minTippingPointValue = fileTextToFloatDef(nodeText(n[Min]), m_minTippingPointValue);
+        m_minTippingPointValue = nodeFloat(n[Min], m_minTippingPointValue);
     readInt(Left, m_leftMargin);
     readInt(Titles, m_titlesAreaWidth);
     readInt(Top, m_topMargin);
@@ -276,9 +276,9 @@ void PathwayGraphics::readFromXml(const XmlDocument& xml)
     readInt(Height, m_drawingAreaHeight);
     readInt(Font, m_fontSize);
     if (n[Decimals])
-        m_xAxisDecimalPlaces = fileTextToIntDef(nodeText(n[Decimals]), -1);
+        m_xAxisDecimalPlaces = nodeInt(n[Decimals], -1);
     if (n[ShowAxis])
-        m_showXAxis = fileTextToIntDef(nodeText(n[ShowAxis]), 1) == 1;
+        m_showXAxis = nodeInt(n[ShowAxis], 1) == 1;
 }
 
 } // namespace vantrel

@@ -478,8 +478,8 @@ void ElementsList::readFromXml(const XmlDocument& xml, std::vector<std::string>*
 
     const std::int32_t beginDefault = timeBased ? 0 : 2010;
     const std::int32_t endDefault = timeBased ? 100 : 2100;
-    const std::int32_t begin = fileTextToIntDef(nodeText(nodes[BeginYearNode]), beginDefault);
-    const std::int32_t end = fileTextToIntDef(nodeText(nodes[EndYearNode]), endDefault);
+    const std::int32_t begin = nodeInt(nodes[BeginYearNode], beginDefault);
+    const std::int32_t end = nodeInt(nodes[EndYearNode], endDefault);
     bool yearsKept = m_years->setBeginYear(begin);
     yearsKept = m_years->setEndYear(end) && yearsKept;
     if (!yearsKept && warnings)
@@ -491,7 +491,7 @@ void ElementsList::readFromXml(const XmlDocument& xml, std::vector<std::string>*
     if (timeBased) {
         // Columns beyond what any project uses would only multiply memory per element.
         constexpr std::int32_t maxColumns = 1000;
-        std::int32_t columns = fileTextToIntDef(nodeText(nodes[CountNode]), 1);
+        std::int32_t columns = nodeInt(nodes[CountNode], 1);
         if (columns > maxColumns) {
             if (warnings)
                 warnings->push_back("The number of tipping-time columns " +
@@ -566,35 +566,34 @@ void ElementsList::readFromXml(const XmlDocument& xml, std::vector<std::string>*
         e.m_caption = nodeText(c[Caption]);
         if (c[ColorNode])
             e.m_myColor = stringToColor(nodeText(c[ColorNode]));
-        e.m_tippingPointValue = fileTextToFloatDef(nodeText(c[TippingPoint]), 0.0);
+        e.m_tippingPointValue = nodeFloat(c[TippingPoint], 0.0);
         if (columns > 0) {
             const auto years = numberedChildren(node, "tippingtimevalue", 0, columns);
             for (std::size_t i = 0; i < columns; ++i)
                 if (years[i])
-                    e.m_tippingTimeValues[i] =
-                        roundHalfEven(fileTextToFloatDef(nodeText(years[i]), 0.0));
+                    e.m_tippingTimeValues[i] = roundHalfEven(nodeFloat(years[i], 0.0));
         }
-        e.m_predecessorId = fileTextToIntDef(nodeText(c[Predecessor]), -1);
-        e.m_combinationSecondId = fileTextToIntDef(nodeText(c[Second]), -1);
+        e.m_predecessorId = nodeInt(c[Predecessor], -1);
+        e.m_combinationSecondId = nodeInt(c[Second], -1);
         e.m_combinationType = c[Combination] ? combinationTypeFromText(nodeText(c[Combination]))
                                              : CombinationType::None;
-        e.m_tweakX = fileTextToIntDef(nodeText(c[TweakX]), 0);
-        e.m_yCoord = fileTextToIntDef(nodeText(c[YCoord]), 0);
-        e.m_tweakY = fileTextToIntDef(nodeText(c[TweakY]), 0);
-        e.m_initialCosts = fileTextToFloatDef(nodeText(c[Initial]), 0.0);
-        e.m_transferCosts = fileTextToFloatDef(nodeText(c[Transfer]), 0.0);
-        e.m_recurrentCosts = fileTextToFloatDef(nodeText(c[Recurrent]), 0.0);
-        e.m_coBenefits = fileTextToFloatDef(nodeText(c[CoBenefits]), 0.0);
-        e.m_score1 = fileTextToIntDef(nodeText(c[Score1]), 0);
-        e.m_score2 = fileTextToIntDef(nodeText(c[Score2]), 0);
-        e.m_score3 = fileTextToIntDef(nodeText(c[Score3]), 0);
-        e.m_dimmed = c[Dimmed] && fileTextToIntDef(nodeText(c[Dimmed]), 0) == 1;
+        e.m_tweakX = nodeInt(c[TweakX], 0);
+        e.m_yCoord = nodeInt(c[YCoord], 0);
+        e.m_tweakY = nodeInt(c[TweakY], 0);
+        e.m_initialCosts = nodeFloat(c[Initial], 0.0);
+        e.m_transferCosts = nodeFloat(c[Transfer], 0.0);
+        e.m_recurrentCosts = nodeFloat(c[Recurrent], 0.0);
+        e.m_coBenefits = nodeFloat(c[CoBenefits], 0.0);
+        e.m_score1 = nodeInt(c[Score1], 0);
+        e.m_score2 = nodeInt(c[Score2], 0);
+        e.m_score3 = nodeInt(c[Score3], 0);
+        e.m_dimmed = c[Dimmed] && nodeInt(c[Dimmed], 0) == 1;
     }
     // Links were written straight into the fields above.
     linksChanged();
 
     if (nodes[CurrentNode])
-        m_currentElementId = fileTextToIntDef(nodeText(nodes[CurrentNode]), -1);
+        m_currentElementId = nodeInt(nodes[CurrentNode], -1);
     m_isDirty = false;
 }
 

@@ -223,10 +223,13 @@ std::string floatToFileText(double value)
 
 double fileTextToFloatDef(std::string_view text, double fallback)
 {
-    std::string s(text);
-    if (auto comma = s.find(','); comma != std::string::npos)
-        s[comma] = '.';
-    std::string_view v = trimSpaces(s);
+    std::string withPoint;
+    if (auto comma = text.find(','); comma != std::string_view::npos) {
+        withPoint = text;
+        withPoint[comma] = '.';
+        text = withPoint;
+    }
+    std::string_view v = trimSpaces(text);
     if (!isDecimalNumber(v))
         return fallback;
     if (v.front() == '+')
@@ -287,9 +290,11 @@ std::string colorToString(Color color)
 
 Color stringToColor(std::string_view text)
 {
-    for (const auto& named : kNamedColors)
-        if (equalsIgnoringCase(named.name, text))
-            return named.value;
+    // Names start with "cl"; most colours in files are "$" and hex digits.
+    if (text.empty() || text.front() != '$')
+        for (const auto& named : kNamedColors)
+            if (equalsIgnoringCase(named.name, text))
+                return named.value;
 
     const auto fail = [&]() -> ConversionError {
         return ConversionError("'" + std::string(text) + "' is not a valid integer value");

@@ -105,7 +105,10 @@ void Project::setEndYear(std::int32_t year)
 
 std::string Project::toFileBytes()
 {
-    XmlWriter xml;
+    // About 650 bytes per element and 30 per defined scenario value; a little more is harmless.
+    const std::size_t values = static_cast<std::size_t>(m_scenarios.scenarioCount()) *
+                               static_cast<std::size_t>(m_scenarios.yearRowCount());
+    XmlWriter xml(4096 + 700 * static_cast<std::size_t>(m_elements.count()) + 32 * values);
     xml.textElement("Version", "1.0");
     m_elements.writeToXml(xml);
     m_scenarios.writeToXml(xml);

@@ -355,14 +355,14 @@ void ScenarioTable::readFromXml(const XmlDocument& xml, PathwayType type,
             s.color = stringToColor(nodeText(c[1]));
         for (int p = 0; p < ParameterCount; ++p)
             if (c[static_cast<std::size_t>(2 + p)])
-                s.parameters[p] = roundToTwoDecimals(
-                    fileTextToFloatDef(nodeText(c[static_cast<std::size_t>(2 + p)]), 0.0));
+                s.parameters[p] =
+                    roundToTwoDecimals(nodeFloat(c[static_cast<std::size_t>(2 + p)], 0.0));
         s.cells.resize(static_cast<std::size_t>(m_rowCount));
         const auto years = numberedChildren(node, "year", beginYear(), s.cells.size());
         for (std::size_t r = 0; r < years.size(); ++r) {
             if (!years[r])
                 continue;
-            s.cells[r].value = roundToGeneralText(fileTextToFloatDef(nodeText(years[r]), 0.0));
+            s.cells[r].value = roundToGeneralText(nodeFloat(years[r], 0.0));
             s.cells[r].filled = true;
             s.cells[r].defined = true;
         }

@@ -107,6 +107,37 @@ std::string nodeText(pugi::xml_node node)
     return {};
 }
 
+namespace {
+
+// The undecoded text of a node's first text child; empty when there is none.
+std::string_view rawText(pugi::xml_node node)
+{
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        const pugi::xml_node_type type = child.type();
+        if (type == pugi::node_pcdata || type == pugi::node_cdata)
+            return child.value();
+    }
+    return {};
+}
+
+} // namespace
+
+std::int32_t nodeInt(pugi::xml_node node, std::int32_t fallback)
+{
+    const std::string_view raw = rawText(node);
+    if (raw.find('&') != std::string_view::npos)
+        return fileTextToIntDef(nodeText(node), fallback);
+    return fileTextToIntDef(raw, fallback);
+}
+
+double nodeFloat(pugi::xml_node node, double fallback)
+{
+    const std::string_view raw = rawText(node);
+    if (raw.find('&') != std::string_view::npos)
+        return fileTextToFloatDef(nodeText(node), fallback);
+    return fileTextToFloatDef(raw, fallback);
+}
+
 std::string attributeText(pugi::xml_node node, const char* name)
 {
     return decodeEntities(node.attribute(name).value());

@@ -56,22 +56,34 @@ std::string nodeText(pugi::xml_node node);
 /// The decoded value of an attribute, empty when absent.
 std::string attributeText(pugi::xml_node node, const char* name);
 
+/// Whether a node name (a C string) equals `name`; fails at the first differing character, so
+/// matching a child against a table of names costs little.
+inline bool nameEquals(const char* nodeName, std::string_view name)
+{
+    for (char c : name) {
+        if (*nodeName != c)
+            return false;
+        ++nodeName;
+    }
+    return *nodeName == '\0';
+}
+
 /// The first direct child with each of a fixed set of names, found in one pass over the
-/// children; `Names` is an array of literal names.
+/// children. Text children have empty names and so never match.
 template <std::size_t N>
 std::array<pugi::xml_node, N> firstChildren(pugi::xml_node parent,
                                             const std::array<std::string_view, N>& names)
 {
     std::array<pugi::xml_node, N> found{};
+    std::array<bool, N> seen{};
     std::size_t missing = N;
     for (pugi::xml_node child = parent.first_child(); child && missing > 0;
          child = child.next_sibling()) {
-        if (child.type() != pugi::node_element)
-            continue;
-        const std::string_view name = child.name();
+        const char* name = child.name();
         for (std::size_t i = 0; i < N; ++i) {
-            if (!found[i] && names[i] == name) {
+            if (!seen[i] && nameEquals(name, names[i])) {
                 found[i] = child;
+                seen[i] = true;
                 --missing;
                 break;
             }
@@ -79,6 +91,11 @@ std::array<pugi::xml_node, N> firstChildren(pugi::xml_node parent,
     }
     return found;
 }
+
+/// A node's text read as an integer (see fileTextToIntDef) or a real number (see
+/// fileTextToFloatDef), without building a string for the common text free of entities.
+std::int32_t nodeInt(pugi::xml_node node, std::int32_t fallback);
+double nodeFloat(pugi::xml_node node, double fallback);
 
 /// For children named `prefix` followed by a decimal number k (written exactly as an integer is
 /// written, so "year2035" but not "year02035"), the first such child for each k in

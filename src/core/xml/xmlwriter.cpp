@@ -5,9 +5,9 @@
 
 namespace vantrel {
 
-XmlWriter::XmlWriter()
+XmlWriter::XmlWriter(std::size_t expectedSize)
 {
-    m_out.reserve(4096);
+    m_out.reserve(expectedSize);
     m_out += "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>";
 }
 

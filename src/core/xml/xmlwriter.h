@@ -12,7 +12,9 @@ namespace vantrel {
 /// level, no line break after the last line. Several top-level elements are allowed.
 class XmlWriter {
 public:
-    XmlWriter();
+    /// `expectedSize` reserves the document's bytes up front, so a large project is written
+    /// without growing and copying the buffer on the way.
+    explicit XmlWriter(std::size_t expectedSize = 4096);
 
     /// Opens an element that will hold child elements (or none, giving `<name/>`).
     void startElement(std::string_view name);
