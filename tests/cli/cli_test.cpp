@@ -87,13 +87,15 @@ struct OutputCase {
 };
 class CliOutput : public testing::TestWithParam<OutputCase> {};
 
-/// Output with the checkout's examples folder written as "examples", so references do not
-/// depend on where the checkout lives.
-std::string withRelativeExamples(std::string text)
+/// Output with the checkout's folders written relative to it, so references do not depend on
+/// where the checkout lives.
+std::string withRelativeFolders(std::string text)
 {
-    const std::string folder = VANTREL_EXAMPLES_DIR;
-    for (auto at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
-        text.replace(at, folder.size(), "examples");
+    for (const auto& [folder, name] :
+         {std::pair<std::string, std::string>{VANTREL_EXAMPLES_DIR, "examples"},
+          {VANTREL_TEST_DATA_DIR, "tests/data"}})
+        for (auto at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+            text.replace(at, folder.size(), name);
     return text;
 }
 
@@ -102,7 +104,7 @@ TEST_P(CliOutput, MatchesReference)
     const RunResult r = cli(GetParam().args);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    expectMatchesReference(withRelativeExamples(r.out), GetParam().reference);
+    expectMatchesReference(withRelativeFolders(r.out), GetParam().reference);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,6 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"year-of-value", example("coastal-town.pathway"), "1", "0", "0.25", "0,5",
                     "1e-1", "9"},
                    "year-of-value-coastal.txt"},
+        OutputCase{"InfoJsonKeepsOutputValidUtf8",
+                   {"info", test::dataPath("cli/odd-captions.pathway").string(), "--json"},
+                   "info-odd-captions.json"},
         OutputCase{"Help", {"--help"}, "help.txt"}),
     [](const auto& row) { return std::string(row.param.name); });
 
