@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "casename.h"
 #include "map/pathwaygraphics.h"
 #include "model/elementslist.h"
 #include "scenarios/scenariotable.h"
@@ -9,14 +10,6 @@
 #include <string>
 
 namespace vantrel::test {
-
-/// Names the cases of a parameterised test after the `name` field of their row.
-struct CaseName {
-    template <typename Info> std::string operator()(const Info& row) const
-    {
-        return row.param.name;
-    }
-};
 
 /// A small map built through the model: a list with a current situation (tipping at 10,
 /// gray), a scenario table sharing its timeframe and map settings with the defaults of a new

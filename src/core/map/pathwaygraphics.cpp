@@ -102,7 +102,9 @@ std::int32_t PathwayGraphics::calculateYCoordinate(const Element& e, int timeCol
         // A pathway element whose second is missing keeps its own row.
         const Element* second = e.combinationSecondElement();
         base = second ? second->yCoord() : e.yCoord();
-        if (e.tipsLaterThanSecond(timeColumn))
+        // Element::tipsLaterThanSecond, with the second already at hand.
+        if (second && e.combinationSecondId() > 0 &&
+            second->tippingValue(timeColumn) < e.tippingValue(timeColumn))
             base += (std::int64_t{e.childNumber()} + 1) * m_yOffset;
     }
     return clampCoordinate(base + e.tweakY());
