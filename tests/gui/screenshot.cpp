@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the screenshot of the documentation: the main window on a project, with one element
-// selected so the handles, the highlight and the properties show.
+// selected by a click on its line, so the handles, the highlight, the candidates under the
+// click and the properties show.
 //
 //   vantrel_screenshot PROJECT OUT.png [ELEMENT-CAPTION]
 #include "app/mainwindow.h"
 #include "guitest.h"
 #include "map/graphicsframe.h"
+#include "map/mappicture.h"
 #include "model/elementslist.h"
 #include "project/project.h"
 
@@ -29,18 +31,19 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "Could not open " << args.at(1) << "\n";
         return 1;
     }
-    if (args.size() > 3) {
-        vantrel::ElementsList& list = window.project()->elements();
-        for (int i = 0; i < list.count(); ++i)
-            if (QString::fromStdString(list.elements(i).caption()) == args.at(3)) {
-                window.setSelectedElement(&list.elements(i));
-                window.graphicsFrame()->draw();
-            }
-    }
     window.resize(1440, 860);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    if (args.size() > 3) {
+        const vantrel::ElementsList& list = window.project()->elements();
+        for (int i = 0; i < list.count(); ++i) {
+            const vantrel::Element& e = list.elements(i);
+            if (QString::fromStdString(e.caption()) == args.at(3))
+                QTest::mouseClick(window.graphicsFrame()->picture(), Qt::LeftButton, {},
+                                  QPoint((e.xCoordStart() + e.xCoordEnd()) / 2, e.yCoord()));
+        }
+    }
     QTest::qWait(200);
     if (!window.grab().save(args.at(2))) {
         QTextStream(stderr) << "Could not write " << args.at(2) << "\n";

@@ -152,6 +152,9 @@ PropertiesGrid::PropertiesGrid(QWidget* parent) : QTableWidget(0, 2, parent)
     setObjectName(QStringLiteral("propertiesGrid"));
     setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
     verticalHeader()->hide();
+    // One line per property; a long caption is elided rather than cut off mid-line.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
