@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include "project/project.h"
+#include "rendercommand.h"
 
 #include <cmath>
 #include <ostream>
@@ -393,6 +394,11 @@ const std::vector<Command>& commands()
          "Saves an empty project of that type as the program starts it; --begin-year replaces\n"
          "      the current year of a condition-based project.",
          runNew},
+        {"render", "FILE --out PATH [--series K] [--highlight ID]",
+         "Draws the pathway map of FILE as an image, PNG, EMF or SVG by the extension of PATH;\n"
+         "      --series picks the tipping-time column of a time-based project, --highlight\n"
+         "      the element whose pathway is highlighted. Needs no display.",
+         runRender},
     };
     return table;
 }
