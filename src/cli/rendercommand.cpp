@@ -95,6 +95,7 @@ int runRender(const std::vector<std::string>& argsIn, std::ostream&)
     }
 
     ensureGuiApplication();
+    applyRegionalSettings(project->graphics());
     switch (format) {
     case ImageFormat::Png:
         saveMapPng(*project, outPath, series, highlightIndex);

@@ -40,7 +40,6 @@ QSize drawingArea(const PathwayGraphics& g, bool raster)
 void drawMap(Project& project, Surface& surface, int series, int highlightIndex)
 {
     PathwayGraphics& g = project.graphics();
-    applyRegionalSettings(g);
     g.drawPathwayOnCanvas(surface, project.elements(), project.scenarios(), series, highlightIndex);
 }
 

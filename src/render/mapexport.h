@@ -24,13 +24,13 @@ public:
 };
 
 /// Takes the decimal separator of the value-axis labels from a locale (the user's by default).
-/// Separators that are not a single ASCII character fall back to ".".
+/// Separators that are not a single ASCII character fall back to ".". The application calls it
+/// for every project it opens or creates, so that the view and every export label alike.
 void applyRegionalSettings(PathwayGraphics& graphics, const QLocale& locale = QLocale());
 
-// All of these draw through the core drawing code with the project's map settings, the
-// regional settings of the default QLocale, tipping-time column `series` (time-based
-// projects) and the chain of the element at list position `highlightIndex` (-1 for none). They
-// need a QGuiApplication.
+// All of these draw through the core drawing code with the project's map settings (the decimal
+// separator included), tipping-time column `series` (time-based projects) and the chain of the
+// element at list position `highlightIndex` (-1 for none). They need a QGuiApplication.
 
 /// The map as an image of DrawingAreaWidth x DrawingAreaHeight pixels on white, 96 DPI.
 /// Throws MapSizeError for a drawing area that cannot be rendered.

@@ -376,14 +376,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SeparatorCase{"Arabic", QLocale(QLocale::Arabic, QLocale::Egypt), '.'}),
     test::CaseName());
 
-TEST(RegionalSettings, ExportsWriteLabelsWithTheDefaultLocale)
+TEST(RegionalSettings, ExportsWriteLabelsWithTheSeparatorOfTheMap)
 {
     auto project = test::makeShowcaseProject();
     project->graphics().setMaxTippingPointValue(50);
     project->graphics().setXAxisDecimalPlaces(-1);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    applyRegionalSettings(project->graphics(), QLocale(QLocale::German, QLocale::Germany));
     const std::string svg = mapSvgBytes(*project, 0, -1);
-    QLocale::setDefault(QLocale::c());
     // Labels 0.0 to 50.0 in steps of 5, one decimal.
     EXPECT_NE(svg.find(">5,0<"), std::string::npos);
     EXPECT_EQ(svg.find(">5.0<"), std::string::npos);

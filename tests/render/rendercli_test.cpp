@@ -29,13 +29,14 @@ std::string quote(const std::string& arg)
     return q + "'";
 }
 
-/// Runs vantrel-cli with the arguments, without QT_QPA_PLATFORM and without a display, as on
-/// a build server.
-RunResult cli(const std::vector<std::string>& args)
+/// Runs vantrel-cli with the arguments in a locale, without QT_QPA_PLATFORM and without a
+/// display, as on a build server.
+RunResult cli(const std::vector<std::string>& args, const std::string& locale = "C")
 {
     static test::TempDir scratch;
     std::string command =
-        "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + quote(VANTREL_CLI);
+        "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=" + quote(locale) + " " +
+        quote(VANTREL_CLI);
     for (const auto& a : args)
         command += ' ' + quote(a);
     const auto err = scratch.file("err.txt");
@@ -148,6 +149,18 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   "Cannot open file \"/no/such/project.pathway\""}),
     test::CaseName());
+
+TEST(RenderCommand, LabelsTakeTheUsersDecimalSeparator)
+{
+    test::TempDir dir;
+    const auto out = dir.file("map.svg").string();
+    for (const auto& [locale, label] :
+         {std::pair<std::string, std::string>{"C", ">0.5<"}, {"de_DE.UTF-8", ">0,5<"}}) {
+        const auto r = cli({"render", kCoastal, "--out", out}, locale);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(test::readFile(out).find(label), std::string::npos) << locale;
+    }
+}
 
 TEST(RenderCommand, UnwritableTargetIsTheFileThatCannotBeCreated)
 {
