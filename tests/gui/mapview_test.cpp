@@ -344,6 +344,24 @@ private slots:
             QCOMPARE(map.window.selectionComboBox()->itemText(2), shown);
     }
 
+    void rowSpinButtonsMoveTheElementAtOnce()
+    {
+        MapWindow map(conditionProject());
+        map.select("Dikes");
+        map.list().setIsDirty(false);
+        QSignalSpy spy(&map.frame(), &GraphicsFrame::gridValuesChanged);
+        PropertiesGrid* grid = map.frame().propertiesGrid();
+        QTableWidgetItem* row = grid->item(grid->rowOf(ep::Kind::YCoord), 1);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(row).center());
+        auto* spin = grid->findChild<QSpinBox*>(QStringLiteral("propertyEditor"));
+        QVERIFY(spin);
+        QTest::keyClick(spin, Qt::Key_Up);
+        QCOMPARE(map.element("Dikes").yCoord(), 178);
+        QVERIFY(map.list().isDirty());
+        QCOMPARE(map.frame().rowHandle()->geometry().center().y(), 178);
+        QCOMPARE(spy.count(), 0);
+    }
+
     void typeChoice()
     {
         MapWindow map(conditionProject());

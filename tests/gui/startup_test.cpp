@@ -7,10 +7,12 @@
 #include "map/graphicsframe.h"
 #include "project/project.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace vantrel;
@@ -118,6 +120,28 @@ private slots:
         QCOMPARE(window.windowTitle().contains(QStringLiteral("coast.pathway")), titleHasFile);
         QVERIFY(!window.project()->isModified());
         QCOMPARE(window.exportDir(), titleHasFile ? m_dir.path() : QString());
+    }
+
+    void iconButtonsExplainThemselves()
+    {
+        FakeDialogs dialogs;
+        MainWindow window(&dialogs);
+        QVERIFY(startWindow(window, {}, QStringLiteral("Start with empty Pathway (Time based)")));
+        QList<QToolButton*> buttons;
+        // The command buttons; a tab bar's own scroll arrows are no concern here.
+        for (QToolButton* button : window.findChildren<QToolButton*>())
+            if (button->defaultAction())
+                buttons << button;
+        QCOMPARE(buttons.size(), 7); // save, export, settings and the four tweak buttons
+        for (const QToolButton* button : buttons) {
+            QVERIFY2(!button->icon().isNull(), qPrintable(button->objectName()));
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+        }
+        const auto shortcut = [&](const char* action) {
+            return window.findChild<QAction*>(QString::fromLatin1(action))->shortcut();
+        };
+        QCOMPARE(shortcut("saveAction"), QKeySequence(QKeySequence::Save));
+        QVERIFY(!shortcut("userExportAction").isEmpty());
     }
 
     void cancelledFileDialogKeepsStartDialogOpen()

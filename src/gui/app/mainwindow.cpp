@@ -141,7 +141,15 @@ MainWindow::MainWindow(DialogProvider* dialogs, QWidget* parent)
     resize(1280, 800);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The views and the chooser go only when the widget base is destroyed, after the project
+    // and this object's own part: from here on they must not reach either.
+    disconnect(m_graphics, nullptr, this, nullptr);
+    m_graphics->setSelectionSource({});
+    m_graphics->setProject(nullptr);
+    m_selection->setElementsSource({});
+}
 
 void MainWindow::buildTopBar(QVBoxLayout* layout)
 {
