@@ -106,7 +106,7 @@ struct RecurrentCostsRules {
 
 } // namespace
 
-Element::Element(std::int32_t id, ElementsList& list) : m_myId(id), m_elementsList(&list)
+Element::Element(std::int32_t id, ElementsList& list) : m_elementsList(&list), m_myId(id)
 {
     m_tippingTimeValues.assign(static_cast<std::size_t>(list.tippingTimeValuesCount()), 0);
 }

@@ -65,7 +65,12 @@ void ElementsList::linksChanged()
 
 bool ElementsList::fitsDenseIndex(std::int32_t id) const
 {
-    return id >= 0 && std::int64_t{id} < 4 * std::int64_t{count()} + 64;
+    return id >= 0 && std::int64_t{id} < denseIdLimit();
+}
+
+std::int64_t ElementsList::denseIdLimit() const
+{
+    return 4 * std::int64_t{count()} + 64;
 }
 
 void ElementsList::noteId(std::int32_t id)
@@ -96,11 +101,11 @@ Element& ElementsList::createElement(std::int32_t id)
         }
     }
     if (m_linkIndexValid) {
-        m_childNumberAt.push_back(m_secondCount[-1]++);
+        m_childNumberAt.push_back(m_secondCount.increment(-1));
         ++m_primaryCount;
     }
     if (m_dependencyIndexValid)
-        ++m_dependencyCount[-1];
+        m_dependencyCount.increment(-1);
     noteId(id);
     return *m_elements.back();
 }
@@ -170,11 +175,11 @@ void ElementsList::ensureLinkIndex() const
     if (m_linkIndexValid)
         return;
     m_childNumberAt.resize(m_elements.size());
-    m_secondCount.clear();
+    m_secondCount.reset(denseIdLimit());
     m_primaryCount = 0;
     for (std::size_t i = 0; i < m_elements.size(); ++i) {
         const Element& e = *m_elements[i];
-        m_childNumberAt[i] = m_secondCount[e.combinationSecondId()]++;
+        m_childNumberAt[i] = m_secondCount.increment(e.combinationSecondId());
         if (e.isPrimaryElement())
             ++m_primaryCount;
     }
@@ -185,13 +190,12 @@ void ElementsList::ensureDependencyIndex() const
 {
     if (m_dependencyIndexValid)
         return;
-    m_dependencyCount.clear();
-    m_dependencyCount.reserve(m_elements.size());
+    m_dependencyCount.reset(denseIdLimit());
     for (const auto& ep : m_elements) {
         const Element& e = *ep;
-        ++m_dependencyCount[e.combinationSecondId()];
+        m_dependencyCount.increment(e.combinationSecondId());
         if (e.predecessorId() != e.combinationSecondId())
-            ++m_dependencyCount[e.predecessorId()];
+            m_dependencyCount.increment(e.predecessorId());
     }
     m_dependencyIndexValid = true;
 }
@@ -349,10 +353,10 @@ void ElementsList::clearElements()
     m_idIndexDense = true;
     m_idIndexValid = true;
     m_childNumberAt.clear();
-    m_secondCount.clear();
+    m_secondCount.reset(0);
     m_primaryCount = 0;
     m_linkIndexValid = true;
-    m_dependencyCount.clear();
+    m_dependencyCount.reset(0);
     m_dependencyIndexValid = true;
     m_hasMaxId = false;
     m_maxIdValid = true;
@@ -362,8 +366,7 @@ void ElementsList::clearElements()
 int ElementsList::childCount(std::int32_t id) const
 {
     ensureLinkIndex();
-    auto it = m_secondCount.find(id);
-    return it == m_secondCount.end() ? 0 : it->second;
+    return m_secondCount.count(id);
 }
 
 std::int32_t ElementsList::getParentId(std::int32_t id) const
@@ -390,8 +393,7 @@ int ElementsList::childNumber(std::int32_t id) const
 int ElementsList::dependencyCount(std::int32_t id) const
 {
     ensureDependencyIndex();
-    auto it = m_dependencyCount.find(id);
-    return it == m_dependencyCount.end() ? 0 : it->second;
+    return m_dependencyCount.count(id);
 }
 
 double ElementsList::maxTippingPoint() const

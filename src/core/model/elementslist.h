@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/element.h"
+#include "model/idcounts.h"
 #include "model/projectyears.h"
 
 #include <memory>
@@ -106,6 +107,8 @@ private:
     void ensureLinkIndex() const;
     void ensureDependencyIndex() const;
     bool fitsDenseIndex(std::int32_t id) const;
+    /// IDs below this are indexed in plain vectors; see IdCounts.
+    std::int64_t denseIdLimit() const;
     void noteId(std::int32_t id);
 
     std::vector<std::unique_ptr<Element>> m_elements;
@@ -124,10 +127,10 @@ private:
     mutable std::unordered_map<std::int32_t, int> m_firstIndexOfId;
     mutable bool m_linkIndexValid = true;
     mutable std::vector<int> m_childNumberAt;
-    mutable std::unordered_map<std::int32_t, int> m_secondCount;
+    mutable IdCounts m_secondCount;
     mutable int m_primaryCount = 0;
     mutable bool m_dependencyIndexValid = true;
-    mutable std::unordered_map<std::int32_t, int> m_dependencyCount;
+    mutable IdCounts m_dependencyCount;
     mutable bool m_maxIdValid = true;
     mutable std::int32_t m_maxId = 0;
     mutable bool m_hasMaxId = false;
