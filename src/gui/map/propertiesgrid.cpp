@@ -155,8 +155,9 @@ PropertiesGrid::PropertiesGrid(QWidget* parent) : QTableWidget(0, 2, parent)
     // One line per property; a long caption is elided rather than cut off mid-line.
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
+    // The side panel is narrow: both columns share its width and long texts are elided.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     horizontalHeader()->setSectionsClickable(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Editing starts on a click (see onCellClicked) or on typing into the current cell.
