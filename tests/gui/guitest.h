@@ -49,8 +49,8 @@ private:
 
 /// Answers modal dialogs as they come up, in the order given: each step waits until the active
 /// modal widget is one it recognises, then acts on it (usually clicks a button). A step that is
-/// never reached is reported by `finished()`, and the dialog left open is closed so the test
-/// does not hang.
+/// never reached, or a dialog that comes up when no step expects it, is reported by
+/// `finished()`, and the dialog left open is closed so the test does not hang.
 class ModalScript : public QObject {
     Q_OBJECT
 public:
