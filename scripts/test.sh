@@ -13,7 +13,11 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== Formatting"
-git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z '*.cpp' '*.h'
+else
+  find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0
+fi | xargs -0 -r clang-format --dry-run -Werror
 
 echo "== Tests"
 "$root/scripts/build.sh" "$root/build-ci" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON
