@@ -232,6 +232,16 @@ TEST_F(SafeSave, ReplacesTheFileKeepsItsPermissionsAndLeavesNothingBehind)
     EXPECT_FALSE(project->isModified());
 }
 
+TEST_F(SafeSave, SymbolicLinkKeepsPointingAtTheSavedProject)
+{
+    const auto link = dir.file("link.pathway");
+    fs::create_symlink(target, link);
+    project->save(link.string());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::readFile(target), project->toFileBytes());
+    EXPECT_EQ(strayFiles(), std::vector<std::string>{"link.pathway"});
+}
+
 TEST_F(SafeSave, ParentThatIsAFileFails)
 {
     expectFailedSave((target / "inside.pathway").string());

@@ -4,6 +4,7 @@
 #include "xml/xmldocument.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,10 +61,20 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     if (path.empty())
         failCreate(path, ENOENT);
+    // A project reached through a symbolic link is replaced where it lives; renaming over the
+    // link itself would leave the real file behind, unchanged.
+    std::string target = path;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     mode_t mode = 0666;
     struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode))
             failCreate(path, EISDIR);
@@ -74,7 +85,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         mode &= ~mask;
     }
 
-    std::string pattern = path + ".XXXXXX";
+    std::string pattern = target + ".XXXXXX";
     std::vector<char> temp(pattern.begin(), pattern.end());
     temp.push_back('\0');
     const int fd = ::mkstemp(temp.data());
@@ -96,7 +107,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         error = errno;
         ok = false;
     }
-    if (ok && ::rename(tempPath.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
         error = errno;
         ok = false;
     }
@@ -105,7 +116,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         failCreate(path, error);
     }
     // The rename is durable only once the folder itself is on disk.
-    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
