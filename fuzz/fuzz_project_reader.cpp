@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sink = sink + e.startTippingValue(k) + e.tipsLaterThanSecond(k);
             const auto year = e.calculatedTippingTimeValue(scenarios, k);
             sink = sink + year + e.calculatedStartTippingTimeValue(scenarios, k) +
-                   e.isCalculatedTippingTimeValue(scenarios, year + 1, k);
+                   e.isCalculatedTippingTimeValue(scenarios, year ^ 1, k);
             map.layoutElementHorizontally(e, k);
         }
     }
