@@ -73,6 +73,12 @@ std::int64_t PathwayGraphics::graphHeight() const
     return std::int64_t{m_drawingAreaHeight} - m_topMargin - m_bottomMargin - m_xAxisHeight;
 }
 
+std::int64_t PathwayGraphics::graphHeightFor(PathwayType type, int scenarioCount) const
+{
+    return std::int64_t{m_drawingAreaHeight} - m_topMargin - m_bottomMargin -
+           xAxisHeightFor(type, scenarioCount);
+}
+
 std::int64_t PathwayGraphics::axisTop() const
 {
     return std::int64_t{m_drawingAreaHeight} - m_bottomMargin - m_xAxisHeight;
@@ -108,6 +114,14 @@ std::int32_t PathwayGraphics::calculateYCoordinate(const Element& e, int timeCol
             base += (std::int64_t{e.childNumber()} + 1) * m_yOffset;
     }
     return clampCoordinate(base + e.tweakY());
+}
+
+void PathwayGraphics::layoutMap(ElementsList& list, const ScenarioTable& scenarios, int series)
+{
+    m_elementsList = &list;
+    m_xAxisHeight = xAxisHeightFor(list.pathwayType(), scenarios.scenarioCount());
+    for (int i = 0; i < list.count(); ++i)
+        layoutElementHorizontally(list.elements(i), series);
 }
 
 void PathwayGraphics::layoutElementHorizontally(Element& e, int series) const

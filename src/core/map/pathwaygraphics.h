@@ -109,6 +109,9 @@ public:
 
     /// Computes an element's x extent and overshoot for series `series`, as every painting does.
     void layoutElementHorizontally(Element& element, int series) const;
+    /// Leaves the map as a drawing of series `series` would, without painting: the list drawn,
+    /// the axis height and every element's x extent. Hit tests and handles rely on this state.
+    void layoutMap(ElementsList& list, const ScenarioTable& scenarios, int series);
     /// Smallest and largest row of the current situation and the actions that follow it. In a
     /// list without a current situation, of the actions without a predecessor (they start at
     /// value 0, where the start line then stands); 0 when there is none.
@@ -121,6 +124,8 @@ public:
 
     /// Height of the graph band.
     std::int64_t graphHeight() const;
+    /// Height of the graph band for a project of that type and number of scenarios.
+    std::int64_t graphHeightFor(PathwayType type, int scenarioCount) const;
 
     /// Paints the whole map onto `canvas`, which is drawingAreaWidth x drawingAreaHeight pixels:
     /// credit line, captions, value axis and scenario rows, then the elements in three passes

@@ -212,14 +212,8 @@ void GraphicsFrame::layoutMap()
 {
     if (!m_project)
         return;
-    PathwayGraphics& graphics = m_project->graphics();
-    ElementsList& list = m_project->elements();
-    graphics.setElementsList(&list);
-    graphics.setXAxisHeight(PathwayGraphics::xAxisHeightFor(
-        list.pathwayType(), m_project->scenarios().scenarioCount()));
-    const int series = seriesSelected();
-    for (int i = 0; i < list.count(); ++i)
-        graphics.layoutElementHorizontally(list.elements(i), series);
+    m_project->graphics().layoutMap(m_project->elements(), m_project->scenarios(),
+                                    seriesSelected());
 }
 
 void GraphicsFrame::syncPictureSize()
@@ -385,12 +379,8 @@ int GraphicsFrame::pathwayGraphsHeight() const
 {
     if (!m_project)
         return 0;
-    const PathwayGraphics& g = m_project->graphics();
-    const std::int64_t height =
-        std::int64_t{g.drawingAreaHeight()} - g.topMargin() - g.bottomMargin() -
-        PathwayGraphics::xAxisHeightFor(m_project->elements().pathwayType(),
-                                        m_project->scenarios().scenarioCount());
-    return clampCoordinate(height);
+    return clampCoordinate(m_project->graphics().graphHeightFor(
+        m_project->elements().pathwayType(), m_project->scenarios().scenarioCount()));
 }
 
 void GraphicsFrame::pictureReleased(QPoint position)
